@@ -1,0 +1,3 @@
+#include "app/pet_window.h"
+
+int main() { return tibbo::programStart(); }

@@ -1,0 +1,17 @@
+#pragma once
+// The pet window's life: start, creation, first activation, the close button, the end.
+
+namespace tibbo {
+
+// The program's entry: starts the host, loads the pet window and hands over to the
+// scheduler on its first activation. Returns only when the host cannot start.
+int programStart();
+
+void onPetWindowCreated();
+void onPetWindowFirstActivated();
+void onPetWindowWillBeDestroyed();
+void onCloseButtonClicked();
+// The exit routine: releases the folder texts.
+void releaseFolderTexts();
+
+}  // namespace tibbo
