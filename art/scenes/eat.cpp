@@ -1,0 +1,8 @@
+#include "scenes.h"
+
+namespace tibbo::art {
+
+// Not drawn yet: the cat holds its base pose.
+SceneFrame scene_eat(int, int) { return {}; }
+
+}  // namespace tibbo::art
