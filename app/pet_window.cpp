@@ -19,10 +19,10 @@ namespace {
 std::unique_ptr<platform::HostWindow> petWindow;
 std::unique_ptr<PetWindowHost> catHost;
 
-platform::WindowEvents petWindowEvents() {
+platform::WindowEvents petWindowEvents(void (*firstActivated)()) {
   platform::WindowEvents events;
   events.created = onPetWindowCreated;
-  events.firstActivated = onPetWindowFirstActivated;
+  events.firstActivated = firstActivated;
   events.willBeDestroyed = onPetWindowWillBeDestroyed;
   events.clicked[closeButtonName] = onCloseButtonClicked;
   return events;
@@ -30,10 +30,12 @@ platform::WindowEvents petWindowEvents() {
 
 }  // namespace
 
-int programStart() {
+int programStart() { return programStart(onPetWindowFirstActivated); }
+
+int programStart(void (*firstActivated)()) {
   if (!platform::initialiseHost()) return platform::runTimeErrorExitCode;
   platform::registerExitRoutine(releaseFolderTexts);
-  if (!platform::HostWindow::load(petWindowTemplate(), petWindowEvents(), petWindow))
+  if (!platform::HostWindow::load(petWindowTemplate(), petWindowEvents(firstActivated), petWindow))
     platform::raiseRunTimeError(std::nullopt, platform::startWindowLoadFailedMessage);
   // Normally the first activation runs the pet from here on and the process ends inside
   // it; the loop only runs until then.
@@ -49,9 +51,13 @@ void onPetWindowCreated() {
   petWindow->setWidth(petWindowWidth);
 }
 
-void onPetWindowFirstActivated() {
+void attachBehaviourToPetWindow() {
   catHost = std::make_unique<PetWindowHost>(*petWindow);
   useHost(*catHost);
+}
+
+void onPetWindowFirstActivated() {
+  attachBehaviourToPetWindow();
   showFrame(data::blinkFrames[0]);
   runAction(data::idleAction);
 }
