@@ -25,6 +25,10 @@ bool initialiseHost() {
   // The pet places its own window and reads the pointer anywhere on the screen, which
   // only X11 allows; on Wayland desktops it runs through XWayland.
   gdk_set_allowed_backends("x11");
+  // GDK looks for OpenGL visuals when it opens the display, which on some X servers loads
+  // the whole software renderer (about 55 MB resident, tens of milliseconds at start).
+  // The pet paints with cairo alone; a user's own setting still wins.
+  g_setenv("GDK_GL", "disable", FALSE);
   if (!gtk_init_check(nullptr, nullptr)) {
     std::fprintf(stderr,
                  "tibbo: cannot open a display. The pet needs an X11 display (or XWayland); "
