@@ -44,6 +44,7 @@ Point apply_inverse(const cairo_matrix_t& m, Point p) {
 Rig make_rig(const CatPose& pose) {
     Rig rig;
     rig.body = about(kSitPivot, pose.lean, 1.0 + 0.5 * pose.squash, 1.0 - pose.squash);
+    rig.torso = pose.hunch != 0.0 ? then(about(kSitPivot, 0, 1, 1.0 - 0.3 * pose.hunch), rig.body) : rig.body;
     rig.head = then(about(kHeadPivot, pose.head_tilt, 1, 1, {pose.head_dx, pose.head_dy}), rig.body);
 
     auto ear = [&](const EarPose& e, Point base, double outward) {
@@ -55,9 +56,12 @@ Rig make_rig(const CatPose& pose) {
     rig.ear_left = ear(pose.ear_left, kEarBaseLeft, -1.0);
     rig.ear_right = ear(pose.ear_right, kEarBaseRight, 1.0);
 
-    rig.paw_left = then(about(kPawLeft, pose.paw_left.angle, 1, 1, {pose.paw_left.dx, pose.paw_left.dy}), rig.body);
-    rig.paw_right =
-        then(about(kPawRight, pose.paw_right.angle, 1, 1, {pose.paw_right.dx, pose.paw_right.dy}), rig.body);
+    // A reaching paw is nearer the viewer, so it is drawn larger.
+    const double near_left = 1.0 + 0.8 * pose.paw_left.reach, near_right = 1.0 + 0.8 * pose.paw_right.reach;
+    rig.paw_left = then(about(kPawLeft, pose.paw_left.angle, near_left, near_left, {pose.paw_left.dx, pose.paw_left.dy}),
+                        rig.body);
+    rig.paw_right = then(
+        about(kPawRight, pose.paw_right.angle, near_right, near_right, {pose.paw_right.dx, pose.paw_right.dy}), rig.body);
 
     rig.foot_left = then(about(kFootLeft, 0, 1, 1, {0, -pose.foot_lift_left}), rig.body);
     rig.foot_right = then(about(kFootRight, 0, 1, 1, {0, -pose.foot_lift_right}), rig.body);
@@ -156,12 +160,20 @@ void draw_cat(cairo_surface_t* target, const Canvas& canvas, const CatPose& pose
         layer.shadow(paw, front_leg_outline(rig, left), 2.5, 0.45, {0, 1});
         layer.shadow(paw, front_leg_outline(rig, left), 5.0, 0.5, {4, 5});
     }
-    draw_front_legs(layer, rig, pose);
+    draw_front_legs(layer, rig, pose, false);
     layer.shadow(rig.head, head_outline(), 8.0, 0.7, {3, 9});
     draw_ears(layer, rig, pose);
     draw_head(layer, rig, pose);
     draw_face(layer, rig, pose);
     draw_eyes(layer, rig, pose);
+    // A paw reaching out towards the viewer comes over the face.
+    for (const bool left : {true, false}) {
+        if ((left ? pose.paw_left : pose.paw_right).reach <= 0.0)
+            continue;
+        const cairo_matrix_t& paw = left ? rig.paw_left : rig.paw_right;
+        layer.shadow(paw, front_leg_outline(rig, left), 6.0, 0.55, {5, 7});
+    }
+    draw_front_legs(layer, rig, pose, true);
 
     Context cr = make_context(target);
     cairo_set_source_surface(cr.get(), layer.surface(), 0, 0);

@@ -27,6 +27,8 @@ struct EarPose {
 struct PawPose {
     double dx = 0.0, dy = 0.0;  // paw offset from its resting place (negative dy raises it)
     double angle = 0.0;         // tilt of the paw, degrees
+    double reach = 0.0;         // 0 .. 1: the paw comes out towards the viewer, larger and over the face
+    double claws = 0.0;         // 0 .. 1: claws unsheathed from the toes
 };
 
 struct MouthPose {
@@ -34,6 +36,7 @@ struct MouthPose {
     double smile = 0.0;   // -1 frown .. 1 broad smile
     double shift = 0.0;   // sideways shift of the jaw, -1 .. 1 (chewing)
     double tongue = 0.0;  // 0 .. 1: tongue out over the lower lip (licking, drinking)
+    double jaw = 0.0;     // 0 .. 1: the chin drops below an open mouth, teeth showing (a big yawn)
 };
 
 struct TailPose {
@@ -57,6 +60,8 @@ struct CatPose {
     double blush = 0.0;           // 0 .. 1 pink cheeks
     double whisker_twitch = 0.0;  // -1 (down/back) .. 1 (up/forward)
     double nose_wrinkle = 0.0;    // 0 .. 1 (sneeze, sniff)
+    double dazed = 0.0;           // 0 .. 1: spirals swim in the eyes (knocked silly)
+    double dazed_spin = 0.0;      // turn of those spirals, degrees
 
     PawPose paw_left, paw_right;              // front paws, held at chest height at rest
     double foot_lift_left = 0.0, foot_lift_right = 0.0;  // hind foot raised by, picture units
@@ -67,6 +72,7 @@ struct CatPose {
     double lean = 0.0;    // whole body, degrees, about where it sits
     double squash = 0.0;  // -0.2 stretched up .. 0.2 squashed down (breathing, bracing)
     double breathe = 0.0; // 0 .. 1 chest and belly puffed out
+    double hunch = 0.0;   // 0 .. 1 chest and shoulders sink down (crouching over a bowl)
 };
 
 struct CatOptions {

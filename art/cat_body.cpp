@@ -44,7 +44,7 @@ struct Leg {
 // Front leg in its paw's local coordinates: the paw stays put, the shoulder follows the body.
 Leg front_leg(const Rig& rig, bool left) {
     const cairo_matrix_t& paw_m = left ? rig.paw_left : rig.paw_right;
-    const Point shoulder_picture = apply(rig.body, left ? kShoulderLeft : kShoulderRight);
+    const Point shoulder_picture = apply(rig.torso, left ? kShoulderLeft : kShoulderRight);
     Leg leg;
     leg.shoulder = apply_inverse(paw_m, shoulder_picture);
     leg.paw = left ? kPawLeft : kPawRight;
@@ -73,6 +73,26 @@ void paw_path(cairo_t* cr, const Leg& leg) {
     p.push_back({cx - rx * 0.92, cy + ry * 0.62});
     p.push_back({cx - rx, cy + ry * 0.1});
     smooth_closed(cr, p);
+}
+
+// Four hooked claws out of the toes, ivory and a little translucent at the tips.
+void draw_claws(cairo_t* cr, const Leg& leg, double out) {
+    const double cx = leg.paw.x, cy = leg.paw.y, rx = leg.paw_rx, ry = leg.paw_ry;
+    for (int i = 0; i < 4; ++i) {
+        const double t = 0.75 - 0.5 * i;
+        const Point root{cx + rx * t * 0.92, cy + ry * (0.9 - 0.14 * std::abs(t))};
+        const double len = 8.5 * out * (1.0 - 0.15 * std::abs(t));
+        const double splay = 0.5 * t;
+        const Point tip{root.x + len * splay + 1.5 * out, root.y + len};
+        const Point mid{root.x + len * splay * 0.4 - 0.5, root.y + len * 0.6};
+        set_rgb(cr, 0x000000, 0.22 * out);
+        taper(cr, {root + Point{0.8, 0.8}, mid + Point{0.8, 0.8}, tip + Point{0.8, 0.8}}, 3.0, 0.5);
+        const Pattern shade = linear_gradient(root.x - 2, root.y, root.x + 2, root.y);
+        add_stop(shade, 0.0, 0xfbf6ea, out);
+        add_stop(shade, 1.0, 0xc9bfae, out);
+        cairo_set_source(cr, shade.get());
+        taper(cr, {root, mid, tip}, 2.8, 0.4);
+    }
 }
 
 // Tail centre line for the pose, in body coordinates, tip last.
@@ -182,7 +202,7 @@ void draw_tail(Layer& layer, const Rig& rig, const CatPose& pose) {
 void draw_torso(Layer& layer, const Rig& rig, const CatPose& pose) {
     FurPart part;
     part.seed = 0xb0d1;
-    part.local_to_picture = rig.body;
+    part.local_to_picture = rig.torso;
     const double puff = pose.breathe;
     part.outline = [puff](cairo_t* cr) {
         if (puff == 0.0) {
@@ -310,7 +330,10 @@ void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose) {
         const std::vector<Point> outline = foot(left);
         const Point c = left ? kFootLeft : kFootRight;
         const double toes = left ? pose.foot_toes_left : pose.foot_toes_right;
-        const cairo_matrix_t m = then(about({c.x, c.y - 10}, 0, 1.0, 1.0 - 0.35 * toes), left ? rig.foot_left : rig.foot_right);
+        // A raised foot comes forward, so it looks a little larger.
+        const double grow = 1.0 + 0.012 * (left ? pose.foot_lift_left : pose.foot_lift_right);
+        const cairo_matrix_t m =
+            then(about({c.x, c.y - 10}, 0, grow, grow * (1.0 - 0.35 * toes)), left ? rig.foot_left : rig.foot_right);
         FurPart part;
         part.seed = left ? 0xf007u : 0xf008u;
         part.local_to_picture = m;
@@ -343,14 +366,21 @@ void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose) {
                 }
                 ellipse_path(cr, c.x, c.y - 1, 6.5, 4.5);
                 cairo_fill(cr);
+                // A soft sheen on the pads.
+                set_rgb(cr, 0xf2c4c4, 0.6 * toes);
+                ellipse_path(cr, c.x - 1.5, c.y - 2.5, 3.0, 1.4);
+                cairo_fill(cr);
             });
         }
     }
 }
 
-void draw_front_legs(Layer& layer, const Rig& rig, const CatPose&) {
+void draw_front_legs(Layer& layer, const Rig& rig, const CatPose& pose, bool reaching) {
     for (int side = 0; side < 2; ++side) {
         const bool left = side == 0;
+        const PawPose& paw_pose = left ? pose.paw_left : pose.paw_right;
+        if ((paw_pose.reach > 0.0) != reaching)
+            continue;
         const Leg leg = front_leg(rig, left);
         FurPart part;
         part.seed = left ? 0x1e91u : 0x1e92u;
@@ -396,6 +426,10 @@ void draw_front_legs(Layer& layer, const Rig& rig, const CatPose&) {
         part.bump_relief = 0.8;
         part.relief = 1.1;
         layer.fur(part);
+        if (paw_pose.claws > 0.0)
+            layer.paint(left ? rig.paw_left : rig.paw_right, [leg, claws = paw_pose.claws](cairo_t* cr) {
+                draw_claws(cr, leg, claws);
+            });
     }
 }
 

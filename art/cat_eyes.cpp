@@ -96,9 +96,40 @@ void iris(cairo_t* cr, Point c, double pupil, std::uint32_t seed) {
     cairo_fill(cr);
 }
 
+// Knocked silly: the iris clouds over and a spiral turns in it.
+void dazed_swirl(cairo_t* cr, bool left, double amount, double spin_degrees) {
+    const double a = std::clamp(amount, 0.0, 1.0);
+    const Pattern haze = radial_gradient(-3, -4, 1, 0, 0, kIrisRadius + 2);
+    add_stop(haze, 0.0, 0xeef0d8, 0.95 * a);
+    add_stop(haze, 0.7, 0xc8d0a8, 0.9 * a);
+    add_stop(haze, 1.0, 0x7d8a62, 0.9 * a);
+    cairo_set_source(cr, haze.get());
+    cairo_paint(cr);
+    cairo_save(cr);
+    cairo_rotate(cr, (left ? -1.0 : 1.0) * spin_degrees * M_PI / 180.0);
+    if (left)
+        cairo_scale(cr, -1.0, 1.0);
+    set_rgb(cr, 0x2a2218, 0.9 * a);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 1.7);
+    const int steps = 90;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const double angle = t * 3.0 * 2.0 * M_PI;
+        const double r = 1.0 + t * 14.0;
+        const double x = r * std::cos(angle), y = r * std::sin(angle);
+        if (i == 0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 void eye(Layer& layer, const cairo_matrix_t& head, Point centre, bool left, const EyePose& pose_eye,
          const CatPose& pose) {
-    const Lids lids = lids_for(pose_eye);
+    Lids lids = lids_for(pose_eye);
     const double open = std::clamp(pose_eye.open, 0.0, 1.0);
     layer.paint(head, [&](cairo_t* cr) {
         cairo_translate(cr, centre.x, centre.y);
@@ -115,6 +146,8 @@ void eye(Layer& layer, const cairo_matrix_t& head, Point centre, bool left, cons
             cairo_set_matrix(cr, &straight);
             cairo_clip(cr);
             iris(cr, gaze, pose.pupil, left ? 0x1111u : 0x2222u);
+            if (pose.dazed > 0.0)
+                dazed_swirl(cr, left, pose.dazed, pose.dazed_spin);
             // The upper lid's shadow on the eyeball, and a little shade along the lower lid.
             const double top = 0.75 * lids.upper;
             const Pattern lid = linear_gradient(0, top, 0, top + 11);
@@ -158,10 +191,14 @@ void eye(Layer& layer, const cairo_matrix_t& head, Point centre, bool left, cons
             cairo_close_path(cr);
             cairo_fill(cr);
         } else {
-            // Shut: one dark line where the lids meet.
+            // Shut: one dark line where the lids meet. A squint pushes it up into an arch,
+            // the shut eye of a smiling, purring cat.
+            const double arch = std::clamp(pose_eye.squint, 0.0, 1.0) * std::clamp(1.0 - 4.0 * open, 0.0, 1.0);
+            if (arch > 0.0)
+                lids.upper = lids.upper + (-7.0 - lids.upper) * arch;
             cairo_set_matrix(cr, &outward);
             set_rgb(cr, 0x17120e, 0.9);
-            cairo_set_line_width(cr, 2.0);
+            cairo_set_line_width(cr, 2.0 + 0.7 * arch);
             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
             upper_lid_path(cr, lids);
             cairo_stroke(cr);

@@ -140,10 +140,12 @@ void draw_mouth(cairo_t* cr, const CatPose& pose) {
     const double lift = 3.0 * m.smile;
     const double shift = 5.0 * m.shift;
     const double open = std::clamp(m.open, 0.0, 1.0);
+    const double jaw = std::clamp(m.jaw, 0.0, 1.0);
     const double top = 204.0;
-    if (open > 0.0) {
+    // A dropped jaw stretches the mouth down into the chin.
+    const double h = 26.0 * open + 24.0 * jaw, w = 12.0 + 10.0 * open + 5.0 * jaw;
+    if (open > 0.0 || jaw > 0.0) {
         // The open mouth: dark inside, pink tongue, little fangs.
-        const double h = 26.0 * open, w = 12.0 + 10.0 * open;
         const double cx = 160 + shift;
         auto mouth_path = [&](cairo_t* c) {
             cairo_move_to(c, cx - w, top + 2);
@@ -168,22 +170,91 @@ void draw_mouth(cairo_t* cr, const CatPose& pose) {
         cairo_move_to(cr, cx, top + h * 0.7);
         cairo_line_to(cr, cx, top + h);
         cairo_stroke(cr);
-        if (open > 0.25) {
-            set_rgb(cr, 0xf4f0e8);
+        if (jaw > 0.0) {
+            // Wide open: the ridged palate under the upper teeth, the tongue lit from the
+            // window, a shadow deep in the throat.
+            const Pattern palate = linear_gradient(0, top, 0, top + h * 0.45);
+            add_stop(palate, 0.0, 0xb05a66, 0.9 * jaw);
+            add_stop(palate, 1.0, 0x5a2026, 0.0);
+            cairo_set_source(cr, palate.get());
+            ellipse_path(cr, cx, top + 2, w * 0.8, h * 0.4);
+            cairo_fill(cr);
+            set_rgb(cr, 0x6a2a32, 0.5 * jaw);
+            cairo_set_line_width(cr, 0.9);
+            for (int r = 1; r <= 3; ++r) {
+                const double y = top + 3 + r * h * 0.07;
+                cairo_move_to(cr, cx - w * (0.55 - r * 0.08), y);
+                cairo_curve_to(cr, cx - w * 0.2, y + 2.5, cx + w * 0.2, y + 2.5, cx + w * (0.55 - r * 0.08), y);
+            }
+            cairo_stroke(cr);
+            const Pattern throat = radial_gradient(cx, top + h * 0.45, 1, cx, top + h * 0.45, w * 0.45);
+            add_stop(throat, 0.0, 0x12060a, 0.85 * jaw);
+            add_stop(throat, 1.0, 0x12060a, 0.0);
+            cairo_set_source(cr, throat.get());
+            cairo_paint(cr);
+            const Pattern tongue = radial_gradient(cx - w * 0.2, top + h * 0.74, 1, cx, top + h * 0.85, w * 0.75);
+            add_stop(tongue, 0.0, 0xf0a0aa);
+            add_stop(tongue, 0.6, 0xd67c86);
+            add_stop(tongue, 1.0, 0x9a4652);
+            cairo_set_source(cr, tongue.get());
+            cairo_move_to(cr, cx - w * 0.85, top + h);
+            cairo_curve_to(cr, cx - w * 0.8, top + h * (1.0 - 0.38 * jaw), cx - w * 0.2,
+                           top + h * (1.0 - 0.34 * jaw), cx, top + h * (1.0 - 0.27 * jaw));
+            cairo_curve_to(cr, cx + w * 0.2, top + h * (1.0 - 0.34 * jaw), cx + w * 0.8,
+                           top + h * (1.0 - 0.38 * jaw), cx + w * 0.85, top + h);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+            set_rgb(cr, 0xa04a56, 0.6 * jaw);
+            cairo_move_to(cr, cx, top + h * (1.0 - 0.24 * jaw));
+            cairo_line_to(cr, cx, top + h * 0.97);
+            cairo_stroke(cr);
+        }
+        if (open > 0.25 || jaw > 0.0) {
+            // Fangs, with a shaded side away from the light.
+            const double fang = 5.5 * open + 6.0 * jaw;
             for (int i = -1; i <= 1; i += 2) {
                 const double fx = cx + i * w * 0.62;
-                cairo_move_to(cr, fx - 1.8, top + 1);
-                cairo_line_to(cr, fx + 1.8, top + 1);
-                cairo_line_to(cr, fx + i * 0.4, top + 1 + 5.5 * open);
+                const Pattern enamel = linear_gradient(fx - 2, 0, fx + 2, 0);
+                add_stop(enamel, 0.0, 0xfbf8f0);
+                add_stop(enamel, 1.0, 0xcfc6b8);
+                cairo_set_source(cr, enamel.get());
+                cairo_move_to(cr, fx - 1.8 - jaw, top + 1);
+                cairo_line_to(cr, fx + 1.8 + jaw, top + 1);
+                cairo_line_to(cr, fx + i * 0.4, top + 1 + fang);
                 cairo_close_path(cr);
                 cairo_fill(cr);
+                if (jaw > 0.0) {
+                    // The lower fangs point up from the dropped jaw.
+                    const double lx = cx + i * w * 0.5, ly = top + h - 1;
+                    cairo_move_to(cr, lx - 1.6 - 0.6 * jaw, ly + 1);
+                    cairo_line_to(cr, lx + 1.6 + 0.6 * jaw, ly + 1);
+                    cairo_line_to(cr, lx - i * 0.4, ly - 5.0 * jaw);
+                    cairo_close_path(cr);
+                    cairo_fill(cr);
+                }
+            }
+            if (jaw > 0.0) {
+                // The little incisors between the upper fangs.
+                set_rgb(cr, 0xf2ece2, jaw);
+                for (int k = 0; k < 6; ++k) {
+                    const double ix = cx + (k - 2.5) * w * 0.17;
+                    ellipse_path(cr, ix, top + 1.6, w * 0.06, 1.4 + 1.0 * jaw);
+                    cairo_fill(cr);
+                }
             }
         }
         cairo_restore(cr);
+        if (jaw > 0.0) {
+            // The lips' dark rim.
+            mouth_path(cr);
+            set_rgb(cr, 0x2a1618, 0.75 * jaw);
+            cairo_set_line_width(cr, 1.4);
+            cairo_stroke(cr);
+        }
     }
     if (m.tongue > 0.0) {
         const double t = m.tongue;
-        const double y0 = top + 2 + 26.0 * open;
+        const double y0 = top + 2 + h;
         set_rgb(cr, 0xd9808a);
         cairo_move_to(cr, 160 + shift - 7, y0 - 3);
         cairo_curve_to(cr, 160 + shift - 8, y0 + 9 * t, 160 + shift + 8, y0 + 9 * t, 160 + shift + 7, y0 - 3);
@@ -265,17 +336,37 @@ Painter head_outline() {
     return [](cairo_t* cr) { smooth_closed(cr, kHead); };
 }
 
+namespace {
+
+// The head's outline with the chin lowered by a dropped jaw.
+std::vector<Point> head_with_jaw(double jaw) {
+    std::vector<Point> head = kHead;
+    for (Point& p : head) {
+        if (p.y > 220)
+            p.y += jaw * (p.y - 220) * 0.75;
+    }
+    return head;
+}
+
+}  // namespace
+
 void draw_ears(Layer& layer, const Rig& rig, const CatPose&) {
     ear(layer, rig.ear_left, true);
     ear(layer, rig.ear_right, false);
 }
 
-void draw_head(Layer& layer, const Rig& rig, const CatPose&) {
+void draw_head(Layer& layer, const Rig& rig, const CatPose& pose) {
+    const double jaw = std::clamp(pose.mouth.jaw, 0.0, 1.0);
     FurPart part;
     part.seed = 0x4ead;
     part.local_to_picture = rig.head;
-    part.outline = head_outline();
-    part.white = [](cairo_t* cr) {
+    if (jaw > 0.0) {
+        const std::vector<Point> outline = head_with_jaw(jaw);
+        part.outline = [outline](cairo_t* cr) { smooth_closed(cr, outline); };
+    } else {
+        part.outline = head_outline();
+    }
+    part.white = [jaw](cairo_t* cr) {
         // Muzzle: whisker pads, chin and lip.
         ellipse_path(cr, 146, 206, 16, 11.5);
         cairo_fill(cr);
@@ -283,9 +374,9 @@ void draw_head(Layer& layer, const Rig& rig, const CatPose&) {
         cairo_fill(cr);
         ellipse_path(cr, 160, 200, 11, 8);
         cairo_fill(cr);
-        ellipse_path(cr, 160, 226, 25, 15);
+        ellipse_path(cr, 160, 226 + 22 * jaw, 25 + 3 * jaw, 15 + 6 * jaw);
         cairo_fill(cr);
-        ellipse_path(cr, 160, 246, 44, 12);
+        ellipse_path(cr, 160, 246 + 16 * jaw, 44, 12);
         cairo_fill(cr);
     };
     part.pale = [](cairo_t* cr) {

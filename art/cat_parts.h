@@ -32,6 +32,7 @@ std::vector<Point> mirrored(const std::vector<Point>& points);
 // Local (base pose) coordinates to picture coordinates, for every moving part.
 struct Rig {
     cairo_matrix_t body;
+    cairo_matrix_t torso;  // the body with the chest sunk by the pose's hunch
     cairo_matrix_t head;
     cairo_matrix_t ear_left, ear_right;
     cairo_matrix_t paw_left, paw_right;
@@ -76,7 +77,8 @@ void draw_tail(Layer& layer, const Rig& rig, const CatPose& pose);
 void draw_torso(Layer& layer, const Rig& rig, const CatPose& pose);
 void draw_thighs(Layer& layer, const Rig& rig);
 void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose);
-void draw_front_legs(Layer& layer, const Rig& rig, const CatPose& pose);
+// Only the legs whose paws reach out towards the viewer when `reaching`, the others when not.
+void draw_front_legs(Layer& layer, const Rig& rig, const CatPose& pose, bool reaching);
 void draw_ears(Layer& layer, const Rig& rig, const CatPose& pose);
 void draw_head(Layer& layer, const Rig& rig, const CatPose& pose);
 void draw_face(Layer& layer, const Rig& rig, const CatPose& pose);
