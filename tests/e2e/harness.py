@@ -669,9 +669,10 @@ class Run:
     """A display, a copy of the program folder, a frame recorder and the running program,
     with the program's window once it shows."""
 
-    def __init__(self, display, folder, frames, pet, window):
+    def __init__(self, display, folder, frames, pet, window, window_found_at=0.0):
         self.display, self.folder, self.frames, self.pet, self.window = (
             display, folder, frames, pet, window)
+        self.window_found_at = window_found_at  # time.monotonic() when the window showed
 
     def geometry(self) -> dict:
         return self.display.window_info(self.window)
@@ -720,8 +721,9 @@ def running_pet(prepare=None, screen=(1024, 768), wait_for_idle: bool = True):
         with FrameOpens(folder.animations) as frames, Pet(folder, display) as pet:
             try:
                 window = display.find_window(TITLE, pid=pet.pid)
+                window_found_at = time.monotonic()
                 if wait_for_idle:
                     frames.wait_for_opens(BLINK_FRAMES[0], 2)
             except AssertionError as failure:
                 raise AssertionError(str(failure) + pet.output()) from None
-            yield Run(display, folder, frames, pet, window)
+            yield Run(display, folder, frames, pet, window, window_found_at)
