@@ -29,6 +29,18 @@ using SceneFunction = SceneFrame (*)(int frame, int count);
 // null for a name without one.
 SceneFunction find_scene(std::string_view action_name);
 
+// Timing curves for scenes, in frames: 0 .. 1 with a smooth start and end as t goes from
+// a to b (clamped outside), and up over [a, b], holding, back down over [c, d].
+inline double ease(double a, double b, double t) {
+    if (b <= a)
+        return t >= b ? 1.0 : 0.0;
+    const double u = t <= a ? 0.0 : t >= b ? 1.0 : (t - a) / (b - a);
+    return u * u * (3.0 - 2.0 * u);
+}
+inline double envelope(double a, double b, double c, double d, double t) {
+    return ease(a, b, t) * (1.0 - ease(c, d, t));
+}
+
 // 0 .. 1 across the scene: frame 1 is 0, the last frame 1.
 inline double scene_progress(int frame, int count) {
     return count > 1 ? static_cast<double>(frame - 1) / (count - 1) : 0.0;

@@ -8,8 +8,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_happy(int frame, int count) {
-    using face::ease;
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;

@@ -8,7 +8,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_happy_simple(int frame, int count) {
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;

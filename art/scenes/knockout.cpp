@@ -10,8 +10,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_knockout(int frame, int count) {
-    using face::ease;
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;

@@ -6,7 +6,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_listen(int frame, int count) {
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;

@@ -54,16 +54,6 @@ void front_arc(cairo_t* cr, double cx, double cy, double rx, double ry) {
 
 }  // namespace
 
-double ramp(double x, double a, double b) {
-    if (b <= a)
-        return x >= b ? 1.0 : 0.0;
-    const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
-    return t * t * (3.0 - 2.0 * t);
-}
-
-double window(double x, double a, double b, double c, double d) {
-    return ramp(x, a, b) * (1.0 - ramp(x, c, d));
-}
 
 cairo_matrix_t head_matrix(const CatPose& pose) { return cat::make_rig(pose).head; }
 

@@ -10,13 +10,13 @@
 
 #include "../brush.h"
 #include "../cat.h"
+#include "../scene.h"
 
 namespace tibbo::art::props {
 
-// Eased 0 .. 1 as x goes from a to b (smoothstep), clamped.
-double ramp(double x, double a, double b);
-// Rises from a to b, holds, falls from c to d.
-double window(double x, double a, double b, double c, double d);
+// The scene timing curves, with the frame first.
+inline double ramp(double x, double a, double b) { return ease(a, b, x); }
+inline double window(double x, double a, double b, double c, double d) { return envelope(a, b, c, d, x); }
 
 // Where the pose puts a point of the head's or a front paw's drawing (base pose units).
 cairo_matrix_t head_matrix(const CatPose& pose);

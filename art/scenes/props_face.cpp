@@ -104,14 +104,6 @@ void cream_fill(cairo_t* cr, Point c, double r) {
 
 }  // namespace
 
-double ease(double a, double b, double t) {
-    return smoothstep(static_cast<float>(a), static_cast<float>(b), static_cast<float>(t));
-}
-
-double envelope(double a, double b, double c, double d, double t) {
-    return ease(a, b, t) * (1.0 - ease(c, d, t));
-}
-
 cairo_matrix_t head_to_picture(const CatPose& pose) { return cat::make_rig(pose).head; }
 
 Point head_point(const CatPose& pose, Point local) { return cat::apply(head_to_picture(pose), local); }

@@ -10,13 +10,10 @@
 
 #include "../brush.h"
 #include "../cat.h"
+#include "../scene.h"
 
 namespace tibbo::art::face {
 
-// 0 .. 1 with a smooth start and end; clamps outside [a, b].
-double ease(double a, double b, double t);
-// Up from 0 to 1 over [a, b], holds, then back down to 0 over [c, d] (smooth both ways).
-double envelope(double a, double b, double c, double d, double t);
 
 // The head's local (base pose) coordinates to picture coordinates for a pose.
 cairo_matrix_t head_to_picture(const CatPose& pose);

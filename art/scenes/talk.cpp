@@ -9,7 +9,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_talk(int frame, int count) {
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;

@@ -9,7 +9,6 @@
 namespace tibbo::art {
 
 SceneFrame scene_yawn(int frame, int count) {
-    using face::envelope;
     SceneFrame out;
     if (frame >= count)
         return out;
@@ -25,7 +24,7 @@ SceneFrame scene_yawn(int frame, int count) {
     p.squash = -0.1 * stretch;
     p.head_dy = -7.0 * stretch;
     // The head rolls slowly over while the jaw hangs open.
-    p.head_tilt = stretch * (-5.0 + 8.0 * face::ease(7, 19, f));
+    p.head_tilt = stretch * (-5.0 + 8.0 * ease(7, 19, f));
     p.paw_left.dx = -9.0 * stretch;
     p.paw_left.dy = -38.0 * stretch;
     p.paw_left.angle = -16.0 * stretch;
@@ -36,7 +35,7 @@ SceneFrame scene_yawn(int frame, int count) {
     p.ear_left.angle = -6.0 * squeeze;
     p.ear_right.angle = 6.0 * squeeze;
     p.mouth.open = mouth;
-    p.mouth.jaw = jaw * (1.0 - 0.12 * face::ease(11, 16, f));
+    p.mouth.jaw = jaw * (1.0 - 0.12 * ease(11, 16, f));
     p.mouth.tongue = 0.6 * lick;
     p.mouth.shift = 0.5 * lick * std::sin((f - 20.5) * 1.6);
     p.eye_left.open = p.eye_right.open = (1.0 - squeeze) * (1.0 - 0.5 * sleepy);
