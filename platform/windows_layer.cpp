@@ -37,7 +37,7 @@ WaitableTimer* asTimer(HANDLE handle) {
 }
 
 // Takes in any expirations the kernel has counted, then tells whether the timer is set.
-bool poll_signalled(WaitableTimer& timer) {
+bool takeExpirations(WaitableTimer& timer) {
   std::uint64_t expirations = 0;
   while (::read(timer.fd, &expirations, sizeof expirations) == sizeof expirations)
     if (expirations > 0) timer.signalled = true;
@@ -56,11 +56,11 @@ std::int64_t monotonicMs() {
 }
 
 // Which handle (if any) satisfies the wait right now.
-bool findSignalled(DWORD count, const HANDLE* handles, BOOL waitAll,
-                   const std::vector<WaitableTimer*>& timers, DWORD& result) {
+bool findSignalled(BOOL waitAll, const std::vector<WaitableTimer*>& timers, DWORD& result) {
+  const auto count = static_cast<DWORD>(timers.size());
   bool all = true;
   for (DWORD i = 0; i < count; ++i) {
-    const bool set = poll_signalled(*timers[i]);
+    const bool set = takeExpirations(*timers[i]);
     if (set && !waitAll) {
       consume(*timers[i]);
       result = WAIT_OBJECT_0 + i;
@@ -73,7 +73,6 @@ bool findSignalled(DWORD count, const HANDLE* handles, BOOL waitAll,
     result = WAIT_OBJECT_0;
     return true;
   }
-  (void)handles;
   return false;
 }
 
@@ -152,7 +151,7 @@ __attribute__((visibility("default"))) BOOL SetWaitableTimer(HANDLE handle,
   setting.it_value.tv_nsec = static_cast<long>((relative100ns % hundredNsPerSecond) * 100);
   setting.it_interval.tv_sec = periodMs / 1000;
   setting.it_interval.tv_nsec = static_cast<long>(periodMs % 1000) * 1'000'000;
-  poll_signalled(*timer);
+  takeExpirations(*timer);
   timer->signalled = false;  // setting a timer resets it
   return ::timerfd_settime(timer->fd, 0, &setting, nullptr) == 0 ? BoolTrue : BoolFalse;
 }
@@ -171,7 +170,7 @@ __attribute__((visibility("default"))) DWORD MsgWaitForMultipleObjects(DWORD cou
   const std::int64_t deadline = ms == INFINITE ? -1 : monotonicMs() + ms;
   for (;;) {
     DWORD result = 0;
-    if (findSignalled(count, handles, waitAll, timers, result)) return result;
+    if (findSignalled(waitAll, timers, result)) return result;
     if (withInput && g_main_context_pending(nullptr)) return WAIT_OBJECT_0 + count;
     int timeout = -1;
     if (deadline >= 0) {
