@@ -1,4 +1,5 @@
 // The body: torso, haunches, hind feet, front legs and paws, tail.
+#include <algorithm>
 #include <cmath>
 
 #include "cat_parts.h"
@@ -324,24 +325,137 @@ void draw_thighs(Layer& layer, const Rig& rig) {
     }
 }
 
+// The pads of a hind foot turned sole to the viewer, toes up: one broad main pad and four
+// toe beans, each a soft pink cushion lit from the window and sunk a little into the fur.
+void paint_foot_pads(cairo_t* cr, Point c, double amount) {
+    struct Pad {
+        double x, y, rx, ry, angle;
+    };
+    const Pad pads[] = {
+        {0.0, 4.5, 9.0, 6.8, 0.0},       // the main pad
+        {-12.0, -4.0, 3.6, 4.3, -18.0},  // toe beans, outer to inner
+        {-4.3, -7.6, 3.7, 4.5, -5.0},
+        {4.3, -7.6, 3.7, 4.5, 5.0},
+        {12.0, -4.0, 3.6, 4.3, 18.0},
+    };
+    for (const Pad& pad : pads) {
+        const double x = c.x + pad.x, y = c.y + pad.y;
+        // The hollow of the fur round the pad, deepest below right, away from the light.
+        cairo_save(cr);
+        cairo_translate(cr, x + 0.7, y + 0.9);
+        cairo_rotate(cr, pad.angle * M_PI / 180.0);
+        cairo_scale(cr, pad.rx + 1.8, pad.ry + 1.8);
+        const Pattern hollow = radial_gradient(0, 0, 0, 0, 0, 1);
+        add_stop(hollow, 0.0, 0x5a3a36, 0.55 * amount);
+        add_stop(hollow, 0.7, 0x5a3a36, 0.4 * amount);
+        add_stop(hollow, 1.0, 0x5a3a36, 0.0);
+        cairo_set_source(cr, hollow.get());
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_fill(cr);
+        cairo_restore(cr);
+        // The cushion: pale where the window light lands, deeper rose below right.
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, pad.angle * M_PI / 180.0);
+        cairo_scale(cr, pad.rx, pad.ry);
+        const Pattern body = radial_gradient(-0.4, -0.45, 0.05, 0, 0, 1.05);
+        add_stop(body, 0.0, 0xf7cfcc, amount);
+        add_stop(body, 0.45, 0xe39ea0, amount);
+        add_stop(body, 0.85, 0xc27b80, amount);
+        add_stop(body, 1.0, 0xa8646b, amount);
+        cairo_set_source(cr, body.get());
+        if (&pad == &pads[0]) {
+            // The main pad: broad at the heel with three soft lobes, narrower towards the toes.
+            cairo_move_to(cr, 0, -1.0);
+            cairo_curve_to(cr, 0.55, -1.05, 1.0, -0.55, 1.0, 0.05);
+            cairo_curve_to(cr, 1.0, 0.75, 0.75, 1.0, 0.5, 0.92);
+            cairo_curve_to(cr, 0.3, 0.85, 0.2, 1.02, 0, 1.0);
+            cairo_curve_to(cr, -0.2, 1.02, -0.3, 0.85, -0.5, 0.92);
+            cairo_curve_to(cr, -0.75, 1.0, -1.0, 0.75, -1.0, 0.05);
+            cairo_curve_to(cr, -1.0, -0.55, -0.55, -1.05, 0, -1.0);
+            cairo_close_path(cr);
+        } else {
+            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        }
+        cairo_fill(cr);
+        // A moist sheen up on the lit side.
+        const Pattern sheen = radial_gradient(-0.35, -0.4, 0, -0.35, -0.4, 0.45);
+        add_stop(sheen, 0.0, 0xffffff, 0.55 * amount);
+        add_stop(sheen, 1.0, 0xffffff, 0.0);
+        cairo_set_source(cr, sheen.get());
+        cairo_arc(cr, -0.35, -0.4, 0.45, 0, 2 * M_PI);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+}
+
+// The lower hind leg of a lifted foot: from the hock on the rug, in front of the haunch, up
+// to the heel of the raised foot (base pose units, before the body's lean).
+std::vector<Point> shin(Point foot, double lift, double outward) {
+    return {{foot.x + outward * 5.0, foot.y + 9.0},
+            {foot.x + outward * 4.0, foot.y + 6.0 - 0.5 * lift},
+            {foot.x + outward * 1.5, foot.y + 4.0 - lift}};
+}
+
 void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose) {
     for (int side = 0; side < 2; ++side) {
         const bool left = side == 0;
         const std::vector<Point> outline = foot(left);
         const Point c = left ? kFootLeft : kFootRight;
         const double toes = left ? pose.foot_toes_left : pose.foot_toes_right;
-        // A raised foot comes forward, so it looks a little larger.
-        const double grow = 1.0 + 0.012 * (left ? pose.foot_lift_left : pose.foot_lift_right);
+        const double lift = left ? pose.foot_lift_left : pose.foot_lift_right;
+        const double outward = left ? -1.0 : 1.0;
+        if (lift > 0.0) {
+            // The raised foot brings its lower leg up in front of the haunch.
+            const std::vector<Point> leg = shin(c, lift, outward);
+            const Painter leg_shape = [leg](cairo_t* cr) { taper(cr, leg, 24.0, 18.0); };
+            layer.shadow(rig.body, leg_shape, 4.0, 0.7, {3, 3});
+            layer.shadow(rig.body, leg_shape, 9.0, 0.4, {5, 4});
+            FurPart part;
+            part.seed = left ? 0x5410u : 0x5411u;
+            part.local_to_picture = rig.body;
+            part.outline = leg_shape;
+            part.stripes = [leg](cairo_t* cr) {
+                // Bars round the shin.
+                for (int i = 0; i < 2; ++i) {
+                    const Point p = lerp(leg.front(), leg.back(), 0.3 + 0.28 * i);
+                    spindle(cr, {{p.x - 10, p.y - 2}, {p.x, p.y + 1}, {p.x + 10, p.y - 2}}, 1.0, 3.6);
+                }
+            };
+            part.white = [leg](cairo_t* cr) {
+                // The white sock reaches up from the foot.
+                const Point top = leg.back();
+                ellipse_path(cr, top.x, top.y + 3, 11, 9);
+                cairo_fill(cr);
+            };
+            part.flow_centre = {c.x, c.y + 40};
+            part.flow_radius = 40;
+            part.hair_length = 2.8;
+            part.roundness = 7;
+            part.bulk = 12;
+            part.relief = 1.1;
+            layer.fur(part);
+        }
+        // A raised foot comes forward, so it looks a little larger; tipped up, its sole
+        // turns to the viewer, taller and splayed a little outwards.
+        const double grow = 1.0 + 0.01 * lift;
         const cairo_matrix_t m =
-            then(about({c.x, c.y - 10}, 0, grow, grow * (1.0 - 0.35 * toes)), left ? rig.foot_left : rig.foot_right);
+            toes > 0.0 ? then(about({c.x, c.y + 6}, outward * 9.0 * toes, grow * (1.0 + 0.06 * toes),
+                                    grow * (1.0 + 0.22 * toes)),
+                              left ? rig.foot_left : rig.foot_right)
+                       : then(about({c.x, c.y - 10}, 0, grow, grow), left ? rig.foot_left : rig.foot_right);
+        if (lift > 0.0)
+            // Its shadow falls on the leg and haunch behind it.
+            layer.shadow(m, [outline](cairo_t* cr) { smooth_closed(cr, outline); }, 3.5, 0.55 * std::min(1.0, lift / 8.0),
+                         {3, 4});
         FurPart part;
         part.seed = left ? 0xf007u : 0xf008u;
         part.local_to_picture = m;
         part.outline = [outline](cairo_t* cr) { smooth_closed(cr, outline); };
         part.white = [](cairo_t* cr) { cairo_paint(cr); };
-        part.creases = [c](cairo_t* cr) {
-            // Gaps between the toes.
-            cairo_set_source_rgba(cr, 0, 0, 0, 0.9);
+        part.creases = [c, toes](cairo_t* cr) {
+            // Gaps between the toes, hidden as the sole turns up.
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.9 * (1.0 - toes));
             cairo_set_line_width(cr, 1.4);
             for (int i = -1; i <= 1; ++i) {
                 cairo_move_to(cr, c.x + i * 6.5, c.y + 4);
@@ -349,6 +463,15 @@ void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose) {
             }
             cairo_stroke(cr);
         };
+        if (toes > 0.0)
+            // The sole's fur is in its own shade, a little darker round the pads.
+            part.shadow = [c, toes](cairo_t* cr) {
+                const Pattern p = radial_gradient(c.x, c.y, 4, c.x, c.y, 19);
+                add_stop(p, 0.0, 0x000000, 0.28 * toes);
+                add_stop(p, 1.0, 0x000000, 0.0);
+                cairo_set_source(cr, p.get());
+                cairo_paint(cr);
+            };
         part.flow_centre = {c.x, c.y - 30};
         part.flow_radius = 40;
         part.hair_length = 2.8;
@@ -356,22 +479,8 @@ void draw_feet(Layer& layer, const Rig& rig, const CatPose& pose) {
         part.bulk = 10;
         part.relief = 1.0;
         layer.fur(part);
-        if (toes > 0.0) {
-            // Tipped-up toes show their pink pads.
-            layer.paint(m, [c, toes](cairo_t* cr) {
-                set_rgb(cr, 0xc9868a, 0.9 * toes);
-                for (int i = -1; i <= 1; ++i) {
-                    ellipse_path(cr, c.x + i * 7.0, c.y + 7, 2.8, 2.3);
-                    cairo_fill(cr);
-                }
-                ellipse_path(cr, c.x, c.y - 1, 6.5, 4.5);
-                cairo_fill(cr);
-                // A soft sheen on the pads.
-                set_rgb(cr, 0xf2c4c4, 0.6 * toes);
-                ellipse_path(cr, c.x - 1.5, c.y - 2.5, 3.0, 1.4);
-                cairo_fill(cr);
-            });
-        }
+        if (toes > 0.0)
+            layer.paint(m, [c, toes](cairo_t* cr) { paint_foot_pads(cr, c, std::min(1.0, 1.4 * toes)); });
     }
 }
 

@@ -3,7 +3,12 @@
 
 namespace tibbo::art {
 
-// The cat's own left hind foot (on the viewer's right) lifts and taps down; the cat winces.
-SceneFrame scene_foot_left(int frame, int) { return {props::foot_tap_pose(frame, false), {}, {}}; }
+// The cat's own left hind foot (on the viewer's right) lifts high, sole to the viewer, and
+// taps down on the rug, raising a little dust; the cat winces, then looks down at it.
+SceneFrame scene_foot_left(int frame, int) {
+    const double f = frame;
+    return {props::foot_tap_pose(f, false), [f](cairo_t* cr) { props::foot_tap_ripple(cr, f, false); },
+            [f](cairo_t* cr) { props::foot_tap_dust(cr, f, false); }};
+}
 
 }  // namespace tibbo::art

@@ -531,33 +531,138 @@ double keyed(double frame, std::initializer_list<Key> keys) {
     return prev->value;
 }
 
+namespace {
+
+// The hind-foot taps: (lift off, top reached, top left, landing, height). The foot rises
+// smoothly and comes down gathering speed, so each landing reads as a tap.
+struct Tap {
+    double start, top, hold, land, height;
+};
+constexpr Tap kTaps[] = {{1, 5, 7.5, 10, 48}, {10, 12.2, 12.6, 14.5, 27}, {14.5, 16.2, 16.4, 18.5, 14}};
+
+double foot_lift(double f) {
+    for (const Tap& t : kTaps) {
+        if (f <= t.start || f >= t.land)
+            continue;
+        if (f < t.hold) {
+            const double rise = ramp(f, t.start, t.top);
+            return t.height * (0.92 * rise + 0.08 * ramp(f, t.start, t.hold));
+        }
+        return t.height * std::cos(0.5 * M_PI * (f - t.hold) / (t.land - t.hold));
+    }
+    return 0.0;
+}
+
+// Where the foot on that side meets the rug in that frame, in picture units.
+Point foot_contact(double f, bool viewer_left) {
+    const CatPose pose = foot_tap_pose(f, viewer_left);
+    const cat::Rig rig = cat::make_rig(pose);
+    const Point c = viewer_left ? cat::kFootLeft : cat::kFootRight;
+    return cat::apply(rig.body, {c.x, c.y + 11});
+}
+
+}  // namespace
+
 CatPose foot_tap_pose(double f, bool viewer_left) {
     const double side = viewer_left ? -1.0 : 1.0;
-    const double lift = keyed(f, {{1, 0}, {5, 30}, {8, 32}, {10.5, 0}, {13, 18}, {15, 0}, {17.5, 9}, {19.5, 0}});
-    const double toes = keyed(f, {{1, 0}, {4, 0.75}, {17.5, 0.75}, {21, 0}});
-    const double wince = window(f, 2, 5, 17, 25);
-    const double look = window(f, 18, 21, 25, 30);
+    const double lift = foot_lift(f);
+    // The sole turns to the viewer as the foot comes up and stays turned through the taps.
+    const double turn = keyed(f, {{1, 0}, {4, 1}, {17, 1}, {20.5, 0}});
+    const double toes = turn * (0.55 + 0.45 * std::min(1.0, lift / 18.0));
+    const double wince = window(f, 2, 4.5, 11, 16);
+    const double look = window(f, 10, 13.5, 23, 29);
     CatPose p;
     (viewer_left ? p.foot_lift_left : p.foot_lift_right) = lift;
     (viewer_left ? p.foot_toes_left : p.foot_toes_right) = toes;
-    p.eye_left.open = p.eye_right.open = 1.0 - 0.85 * wince;
-    p.eye_left.squint = p.eye_right.squint = 0.8 * wince;
-    p.mouth.open = 0.3 * window(f, 3, 6, 12, 18);
-    p.mouth.smile = -0.8 * wince;
+    p.eye_left.open = p.eye_right.open = 1.0 - 0.85 * wince - 0.15 * look;
+    p.eye_left.squint = p.eye_right.squint = 0.8 * wince + 0.25 * look;
+    p.mouth.open = 0.3 * window(f, 3, 6, 11, 16);
+    p.mouth.smile = -0.8 * wince - 0.3 * look;
     p.whisker_twitch = -0.6 * wince;
     p.nose_wrinkle = 0.6 * wince;
     EarPose& ear = viewer_left ? p.ear_left : p.ear_right;
-    ear.flatten = 0.6 * wince;
+    ear.flatten = 0.6 * wince + 0.2 * look;
     (viewer_left ? p.ear_right : p.ear_left).flatten = 0.2 * wince;
-    p.head_tilt = side * 7.0 * wince;
-    p.head_dy = 4.0 * wince;
-    p.lean = -side * 3.0 * wince;
+    // Wincing, the head tips towards the sore foot; then it bows to look down at it.
+    p.head_tilt = side * (7.0 * wince + 6.0 * look);
+    p.head_dy = 4.0 * wince + 8.0 * look;
+    p.head_dx = side * 4.0 * look;
+    p.lean = -side * 3.0 * wince + side * 1.5 * look;
     PawPose& paw = viewer_left ? p.paw_left : p.paw_right;
     paw.dy = -10.0 * wince;
     paw.dx = side * 3.0 * wince;
-    p.gaze_x = side * 0.55 * look;
-    p.gaze_y = 0.85 * look;
+    p.gaze_x = side * 0.6 * look;
+    p.gaze_y = 0.95 * look;
     return p;
+}
+
+namespace {
+
+// How hard the foot landed, fading over the frames after each landing (0 before).
+double landing(double f, double& since) {
+    double strength = 0.0;
+    since = 0.0;
+    for (const Tap& t : kTaps) {
+        if (f >= t.land) {
+            since = f - t.land;
+            strength = t.height / kTaps[0].height;
+        }
+    }
+    return strength;
+}
+
+}  // namespace
+
+void foot_tap_ripple(cairo_t* cr, double f, bool viewer_left) {
+    double since = 0.0;
+    const double strength = landing(f, since);
+    const double fade = strength * (1.0 - ramp(since, 0.0, 6.0));
+    if (fade <= 0.0)
+        return;
+    const Point at = foot_contact(f, viewer_left);
+    const double grow = ramp(since, -1.0, 6.0);
+    const double rx = 24.0 + 38.0 * grow * (0.6 + 0.4 * strength);
+    const double ry = rx * 0.3;
+    // A flattened ring of pile catching the window light, a touch of shade just inside it.
+    cairo_save(cr);
+    cairo_translate(cr, at.x, at.y + 2);
+    cairo_scale(cr, rx, ry);
+    const Pattern p = radial_gradient(0, 0, 0, 0, 0, 1);
+    add_stop(p, 0.0, 0x2a1a12, 0.0);
+    add_stop(p, 0.55, 0x2a1a12, 0.0);
+    add_stop(p, 0.72, 0x2a1a12, 0.35 * fade);
+    add_stop(p, 0.84, 0xfbf0dc, 0.8 * fade);
+    add_stop(p, 1.0, 0xfbf0dc, 0.0);
+    cairo_set_source(cr, p.get());
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void foot_tap_dust(cairo_t* cr, double f, bool viewer_left) {
+    double since = 0.0;
+    const double strength = landing(f, since);
+    const double fade = strength * (1.0 - ramp(since, 0.5, 5.5));
+    if (fade <= 0.0)
+        return;
+    const Point at = foot_contact(f, viewer_left);
+    const double spread = ramp(since, -0.5, 5.0);
+    Rng rng(viewer_left ? 0xd057u : 0xd058u);
+    // Two little clouds of rug dust kicked out sideways from under the foot, rising as they thin.
+    for (int i = 0; i < 10; ++i) {
+        const double dir = i % 2 == 0 ? -1.0 : 1.0;
+        const double reach = rng.range(15, 24) + rng.range(10, 20) * spread * (0.5 + 0.5 * strength);
+        const Point c = at + Point{dir * reach, 2.0 - rng.range(0, 5) - rng.range(4, 12) * spread};
+        const double r = (rng.range(3.5, 5.0) + rng.range(3.0, 6.0) * spread) * (0.7 + 0.3 * strength);
+        const double a = fade * rng.range(0.55, 0.75);
+        const Pattern p = radial_gradient(c.x - r * 0.35, c.y - r * 0.4, 0, c.x, c.y, r);
+        add_stop(p, 0.0, 0xfaf1e2, a);
+        add_stop(p, 0.5, 0xd9c9b1, 0.8 * a);
+        add_stop(p, 1.0, 0xa8967e, 0.0);
+        cairo_set_source(cr, p.get());
+        cairo_arc(cr, c.x, c.y, r, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
 }
 
 }  // namespace tibbo::art::props

@@ -64,8 +64,13 @@ struct Key {
 };
 double keyed(double frame, std::initializer_list<Key> keys);
 
-// The hind-foot scenes: the foot on the viewer's left or right lifts and taps down twice
-// while the cat winces, then it looks down at the foot and settles.
+// The hind-foot scenes: the foot on the viewer's left or right lifts high, sole to the
+// viewer, and taps down three times while the cat winces, then it looks down at the foot
+// and settles.
 CatPose foot_tap_pose(double frame, bool viewer_left);
+// Where that foot lands: a ring pressed into the rug (behind the cat) and little puffs of
+// dust kicked out to either side (in front), fading over the frames after each tap.
+void foot_tap_ripple(cairo_t* cr, double frame, bool viewer_left);
+void foot_tap_dust(cairo_t* cr, double frame, bool viewer_left);
 
 }  // namespace tibbo::art::props
