@@ -9,7 +9,7 @@ packages=(
   # unit tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # end-to-end tests: a headless X server, a window manager, input, screenshots
-  xvfb openbox xdotool x11-utils wmctrl imagemagick python3 procps
+  xvfb openbox xdotool x11-utils imagemagick python3 procps
 )
 
 run_as_root() {
